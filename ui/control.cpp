@@ -206,6 +206,14 @@ void Edit::replaceText(const std::string& utf8) {
     });
 }
 
+void Edit::setTextByUser(const std::string& utf8) {
+    userAction("edit", [this, utf8] {
+        if (readOnly_ || utf8 == text_) return;
+        setText(utf8);
+        if (onChange) onChange();
+    });
+}
+
 std::string Edit::shownText() const { return password_ ? std::string(characters(text_).size(), '*') : text_; }
 
 void Edit::defaultKey(Key) {}

@@ -119,6 +119,8 @@ public:
     void typeText(const std::string& utf8);
     // Replaces the whole text as typed key by key (select all, then type).
     void replaceText(const std::string& utf8);
+    // The text after a person edited it in place (the renderer has applied the key filter).
+    void setTextByUser(const std::string& utf8);
     // What the key filter makes of one typed character ("" when it is dropped).
     std::string filterChar(const std::string& ch) const;
     std::string shownText() const override;

@@ -37,9 +37,26 @@ void Grid::setDataset(Dataset* dataset) {
     if (dataset_)
         token_ = dataset_->subscribe([this](Dataset::Change c) {
             if (c != Dataset::Change::Moved) selected_.clear();
+            notifyRows(c);
             changed();
         });
+    notifyRows(Dataset::Change::Opened);
     changed();
+}
+
+int Grid::subscribeRows(std::function<void(Dataset::Change)> listener) {
+    rowListeners_.emplace_back(nextRowListener_, std::move(listener));
+    return nextRowListener_++;
+}
+
+void Grid::unsubscribeRows(int token) {
+    std::erase_if(rowListeners_, [token](auto& l) { return l.first == token; });
+}
+
+void Grid::notifyRows(Dataset::Change change) {
+    if (rowListeners_.empty()) return;
+    auto copy = rowListeners_;
+    for (auto& [t, l] : copy) l(change);
 }
 
 void Grid::setColumns(std::vector<GridColumn> cols) {

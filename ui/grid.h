@@ -67,6 +67,12 @@ public:
     // Titles, then each row, tab-separated, as shown (visible columns).
     std::string printout() const;
 
+    // Changes of the bound dataset with their kind, before the grid's own notification; a
+    // newly bound dataset arrives as Opened. A view follows its rows and current row here
+    // without subscribing to a dataset that may outlive it.
+    int subscribeRows(std::function<void(Dataset::Change)> listener);
+    void unsubscribeRows(int token);
+
     // User actions.
     void chooseRow(int row);                       // 0-based
     bool findRow(const std::string& field, const std::string& shown);
@@ -79,9 +85,12 @@ protected:
     void defaultKey(Key key) override;
 
 private:
+    void notifyRows(Dataset::Change change);
     Dataset* dataset_ = nullptr;
     int token_ = 0;
     std::set<int> selected_;
+    std::vector<std::pair<int, std::function<void(Dataset::Change)>>> rowListeners_;
+    int nextRowListener_ = 1;
 };
 
 } // namespace velt::ui

@@ -103,7 +103,7 @@ CREATE TABLE cmn_inventory_items.inventory_items (
     ral        boolean,
     ral_cons   numeric(28,6),
     id_msm     numeric(15,0),
-    cost_price numeric(28,6)
+    cost_price numeric(28,6) DEFAULT 0  -- a new item has no cost yet, not an unknown one
 );
 ALTER SEQUENCE cmn_inventory_items.inventory_items_id_seq
     OWNED BY cmn_inventory_items.inventory_items.id;

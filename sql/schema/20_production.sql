@@ -58,8 +58,8 @@ CREATE TABLE mnf_app.app_spec (
     id_gds       numeric(15,0),
     price        numeric(15,4),
     cost_price   numeric(15,4),
-    job_price    numeric(15,4),
-    gds_price    numeric(15,4),
+    job_price    numeric(15,4) DEFAULT 0,  -- sums of labour and material stay numbers
+    gds_price    numeric(15,4) DEFAULT 0,
     master_id    numeric(15,0),
     accept       boolean DEFAULT false,
     accept_stock integer DEFAULT 0,

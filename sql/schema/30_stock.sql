@@ -4,7 +4,7 @@ CREATE TABLE stk_stocks.stock (
     id        serial PRIMARY KEY,
     id_stock  numeric(15,0),
     id_ii     numeric(15,0),
-    id_ral    numeric(15,0),
+    id_ral    numeric(15,0) DEFAULT 0,  -- 0: unpainted
     count     numeric(28,6),
     reserve   numeric(28,6) DEFAULT 0,
     price     numeric(28,6),

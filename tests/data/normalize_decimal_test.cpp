@@ -57,7 +57,7 @@ TEST(ReplaceDecimalSeparator, ReplacesOnlyTheFirstSeparator) {
 }
 
 TEST(DataModuleNormalizeDecimal, UsesTheSeparatorReadFromTheVersionRow) {
-    DataModule6 dm;
+    TDataModule6 dm;
     dm.DbDecimalSeparator = ",";
     EXPECT_EQ(dm.NormalizeDecimal("3.75"), "3,75");
     dm.DbDecimalSeparator = ".";

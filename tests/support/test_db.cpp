@@ -152,7 +152,7 @@ std::vector<std::vector<std::string>> TestDatabase::rows(const std::string& sql)
 
 void DbTest::SetUp() {
     db = std::make_unique<TestDatabase>();
-    dm = std::make_unique<DataModule6>();
+    dm = std::make_unique<TDataModule6>();
     dm->ADO_DB.connect(db->params("velt_test", "velt-test"));
     dm->DbDecimalSeparator = ".";
     dm->ADO_DB.setStatementHook([this](const Statement& s) { statements_.push_back(s); });

@@ -59,7 +59,7 @@ protected:
     void clearStatements() { statements_.clear(); }
 
     std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<DataModule6> dm;
+    std::unique_ptr<TDataModule6> dm;
     std::vector<Statement> statements_;
 };
 

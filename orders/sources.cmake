@@ -1,0 +1,3 @@
+# Sources of the orders windows (headers-only windows need no entry).
+list(APPEND VELT_WINDOW_SOURCES
+)
