@@ -4,4 +4,5 @@ list(APPEND VELT_WINDOW_SOURCES
   app/main_window.cpp
   app/login.cpp
   app/style_file.cpp
+  app/program.cpp
 )

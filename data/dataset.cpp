@@ -246,7 +246,29 @@ void Dataset::rebuildOrder() {
             }
             return false;
         };
-        std::stable_sort(order_.begin(), order_.end(), cmp);
+        if (keys.size() == 1 && texts[0]) {
+            // One text key, the common title click: sort contiguous (key, row) pairs, which
+            // touches far less memory than comparing through the row numbers.
+            int col = keys[0].column;
+            const auto& keyText = *texts[0];
+            struct Entry {
+                std::string_view key;
+                int row;
+                bool null;
+            };
+            std::vector<Entry> entries(n);
+            for (int r = 0; r < n; ++r) entries[r] = {keyText[r], r, resultIsNull(r, col)};
+            bool desc = keys[0].descending;
+            std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+                int c = a.null != b.null ? (a.null ? -1 : 1) : a.key.compare(b.key);
+                if (c == 0) c = resultRaw(a.row, col).compare(resultRaw(b.row, col));
+                if (c != 0) return desc ? c > 0 : c < 0;
+                return a.row < b.row;  // stable
+            });
+            for (int r = 0; r < n; ++r) order_[r] = entries[r].row;
+        } else {
+            std::stable_sort(order_.begin(), order_.end(), cmp);
+        }
     }
     applyFilter();
 }

@@ -68,13 +68,13 @@ std::string withDatabase(const std::string& conninfo, const std::string& databas
 
 } // namespace
 
+// Stops a cluster the program started itself; it keeps its own copy of the folder because
+// the cluster object is gone by the time static objects are destroyed.
 struct ClusterStopper {
+    std::string root;
     ~ClusterStopper() {
-        auto& c = TestCluster::instance();
-        if (c.owned_) {
-            std::string cmd = std::string(VELT_SOURCE_DIR) + "/tests/support/cluster stop '" + c.root_ + "'";
-            if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "could not stop the test cluster\n");
-        }
+        std::string cmd = std::string(VELT_SOURCE_DIR) + "/tests/support/cluster stop '" + root + "'";
+        if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "could not stop the test cluster\n");
     }
 };
 
@@ -88,7 +88,7 @@ TestCluster::TestCluster() {
         owned_ = true;
         std::string cmd = std::string(VELT_SOURCE_DIR) + "/tests/support/cluster start '" + root_ + "'";
         if (std::system(cmd.c_str()) != 0) throw std::runtime_error("test cluster: could not start in " + root_);
-        static ClusterStopper stopper;
+        static ClusterStopper stopper{root_};
     }
     admin_ = readFile(root_ + "/admin.conninfo");
     if (admin_.empty()) throw std::runtime_error("test cluster: no admin.conninfo in " + root_);

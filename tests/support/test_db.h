@@ -26,7 +26,6 @@ private:
     std::string root_;
     std::string admin_;
     bool owned_ = false;
-    friend struct ClusterStopper;
 };
 
 // A fresh copy of the template database for one test.
