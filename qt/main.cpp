@@ -1,0 +1,58 @@
+// The client's entry point: the Qt front, or the scenario runner with --script FILE.
+#include <QApplication>
+
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "qt/qt_driver.h"
+#include "ui/application.h"
+#include "ui/script_driver.h"
+
+namespace {
+
+int runScript(const std::string& file, const std::vector<std::string>& arguments) {
+    std::ifstream in(file);
+    if (!in) {
+        std::cerr << "cannot read the scenario " << file << "\n";
+        return 2;
+    }
+    velt::ui::ScriptDriver driver(in, std::cout, file);
+    driver.setBaseForms({"TForm23", "TForm1"});
+    auto& app = velt::ui::Application::instance();
+    app.setDriver(&driver);
+    int rc = 0;
+    try {
+        rc = velt::runClient(arguments);
+        driver.finish();
+    } catch (const velt::ui::UiError& e) {
+        std::cout.flush();
+        std::cerr << "SCENARIO FAILED " << e.what() << "\n";
+        rc = 2;
+    }
+    app.setDriver(nullptr);
+    return rc;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    std::string script;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--script" && i + 1 < argc) script = argv[++i];
+        else arguments.push_back(a);
+    }
+    if (!script.empty()) return runScript(script, arguments);
+
+    QApplication qapp(argc, argv);
+    velt::qt::QtDriver driver;
+    auto& app = velt::ui::Application::instance();
+    app.setDriver(&driver);
+    int rc = velt::runClient(arguments);
+    app.setDriver(nullptr);
+    return rc;
+}
