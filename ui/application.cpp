@@ -131,6 +131,7 @@ bool Application::applyStyle(const std::string& name) {
 
 void Application::registerForm(Form& form) { forms_.push_back(&form); }
 void Application::unregisterForm(Form& form) {
+    if (driver_) driver_->formDestroyed(form);
     std::erase(forms_, &form);
     std::erase(stack_, &form);
 }

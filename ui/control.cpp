@@ -354,6 +354,10 @@ void DatePicker::chooseDate(const DateTime& date) {
 
 LookupBox::LookupBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::LookupBox) {}
 
+LookupBox::~LookupBox() {
+    if (list_) list_->unsubscribe(listToken_);
+}
+
 void LookupBox::setList(Dataset* dataset, std::string keyField, std::string listField) {
     if (list_) list_->unsubscribe(listToken_);
     list_ = dataset;

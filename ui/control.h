@@ -209,6 +209,7 @@ private:
 class LookupBox : public Control {
 public:
     LookupBox(Form& form, std::string name);
+    ~LookupBox() override;
     void setList(Dataset* dataset, std::string keyField, std::string listField);
     Dataset* listSource() const { return list_; }
     const std::string& keyField() const { return keyField_; }

@@ -23,6 +23,8 @@ public:
     virtual void timerChanged(Timer& timer) { (void)timer; }
     virtual std::vector<std::string> styleNames() const { return {"Fusion", "Onyx Blue", "Windows"}; }
     virtual void applyStyle(const std::string& name) { (void)name; }
+    // A form is being destroyed: whatever shows it must let go of it.
+    virtual void formDestroyed(Form& form) { (void)form; }
 };
 
 } // namespace velt::ui

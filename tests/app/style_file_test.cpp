@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "app/style_file.h"
@@ -17,6 +18,8 @@ protected:
     void SetUp() override {
         char tmpl[] = "/tmp/velt-style-XXXXXX";
         dir = mkdtemp(tmpl);
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        savedConfigHome = old ? std::optional<std::string>(old) : std::nullopt;
         setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
         ui::Application::instance().reset();
         ui::Application::instance().setDriver(&driver);
@@ -24,6 +27,9 @@ protected:
     void TearDown() override {
         ui::Application::instance().setDriver(nullptr);
         std::filesystem::remove_all(dir);
+        // Other tests of this program read the installation configuration from there.
+        if (savedConfigHome) setenv("XDG_CONFIG_HOME", savedConfigHome->c_str(), 1);
+        else unsetenv("XDG_CONFIG_HOME");
     }
     void write(const std::string& content) {
         std::filesystem::create_directories(dir + "/velt-erp");
@@ -36,6 +42,7 @@ protected:
         return ss.str();
     }
     std::string dir;
+    std::optional<std::string> savedConfigHome;
     ui::TestDriver driver;
 };
 
