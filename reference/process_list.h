@@ -1,12 +1,33 @@
 #pragma once
-#include "app/placeholder.h"
+#include <string>
+
+#include "ui/form.h"
 
 namespace velt {
 
-// Not built yet: the window exists with its caption so that every caller finds it.
-class TForm4 : public PlaceholderForm {
+// The technological processes: from the main menu (`Tag` 0) all of them, from an item's
+// row of the item list (`Tag` 2) the processes of that item.
+class TForm4 : public ui::Form {
 public:
-    TForm4() : PlaceholderForm("TForm4", "Техпроцессы (4)") {}
+    TForm4();
+
+    ui::Grid& DBGrid1 = add<ui::Grid>("DBGrid1");
+    ui::Button& Button1 = add<ui::Button>("Button1", "Добавить");
+    ui::Button& Button2 = add<ui::Button>("Button2", "Изменить");
+    ui::Button& Button3 = add<ui::Button>("Button3", "Удалить");
+    ui::Edit& Edit1 = add<ui::Edit>("Edit1");
+    ui::Button& Button9 = add<ui::Button>("Button9", "Выход");
+
+    // The item whose processes are listed (`Tag` 2), handed over by the item list.
+    int ItemId = 0;
+    std::string ItemMarka;
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void DBGrid1TitleClick(int column);
+    void Edit1Change();
+    void FormActivate() override;
 };
 
 } // namespace velt

@@ -1,12 +1,25 @@
 #pragma once
-#include "app/placeholder.h"
+#include "ui/directory_list.h"
+#include "ui/form.h"
 
 namespace velt {
 
-// Not built yet: the window exists with its caption so that every caller finds it.
-class TForm26 : public PlaceholderForm {
+// The staff position directory over the shared `staffpos`.
+class TForm26 : public ui::Form {
 public:
-    TForm26() : PlaceholderForm("TForm26", "Должности") {}
+    TForm26();
+
+    ui::Grid& DBGrid1 = add<ui::Grid>("DBGrid1");
+    ui::Button& Button1 = add<ui::Button>("Button1", "Добавить");
+    ui::Button& Button2 = add<ui::Button>("Button2", "Изменить");
+    ui::Button& Button3 = add<ui::Button>("Button3", "Удалить");
+    ui::Edit& Edit1 = add<ui::Edit>("Edit1");
+    ui::Button& Button4 = add<ui::Button>("Button4", "Выход");
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void FormClose() override;
 };
 
 } // namespace velt
