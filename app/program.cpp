@@ -5,18 +5,27 @@
 #include "app/forms.h"
 #include "app/login.h"
 #include "app/style_file.h"
+#include "data/connection.h"
 #include "data/db_error.h"
+#include "data/installation_config.h"
 #include "ui/application.h"
 
 namespace velt {
 
-int runClient(const std::vector<std::string>& arguments) {
+void startBootstrapConnection(Connection& connection, const std::vector<std::string>& arguments) {
+    auto config = InstallationConfig::load();
+    connection.connectInBackground(
+        ConnectionTarget::fromArguments(arguments).libpqParams(config.bootstrapUser, config.bootstrapPassword));
+}
+
+int runClient(const std::vector<std::string>& arguments, Connection* bootstrap) {
     auto& app = ui::Application::instance();
     try {
         applyStartStyle();
         Forms forms(arguments);
         try {
-            forms.connectBootstrap();
+            if (bootstrap) forms.DataModule6->ADO_DB.takeOver(*bootstrap);
+            else forms.connectBootstrap();
         } catch (const DbError& e) {
             // Without its first connection the client can neither check its build nor find the user.
             app.message(forms.target().failureMessage() + "\n" + e.what(), "Ошибка", ui::Icon::Stop);

@@ -33,5 +33,7 @@ inline void report(const char* name, double ours, double base, double memRatio =
 }
 
 void dataBenchmarks();
+void startupBenchmark(const std::string& binaryDir);
+void gridBenchmark();
 
 } // namespace velt::bench

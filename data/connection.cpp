@@ -62,11 +62,11 @@ std::string ConnectionTarget::failureMessage() const {
 Connection::Connection() = default;
 
 Connection::~Connection() {
+    settle();
     if (conn_) PQfinish(conn_);
 }
 
-void Connection::connect(const std::vector<std::pair<std::string, std::string>>& params) {
-    disconnect();
+PGconn* Connection::open(const std::vector<std::pair<std::string, std::string>>& params, std::string& error) {
     // The windows write dates day first and read numbers with ".", whatever the server's defaults.
     // The client's queries are short and interactive: compiling them (JIT) costs far more than
     // running them, as soon as the planner overestimates a list of a few thousand rows.
@@ -83,15 +83,52 @@ void Connection::connect(const std::vector<std::pair<std::string, std::string>>&
     keys.push_back(nullptr);
     values.push_back(nullptr);
     PGconn* conn = PQconnectdbParams(keys.data(), values.data(), 0);
-    if (!conn) throw DbError("out of memory", {}, {}, true);
-    if (PQstatus(conn) != CONNECTION_OK) {
-        std::string msg = PQerrorMessage(conn);
-        while (!msg.empty() && (msg.back() == '\n' || msg.back() == ' ')) msg.pop_back();
-        PQfinish(conn);
-        throw DbError(msg, "08001", {}, true);
+    if (!conn) {
+        error = "out of memory";
+        return nullptr;
     }
+    if (PQstatus(conn) != CONNECTION_OK) {
+        error = PQerrorMessage(conn);
+        while (!error.empty() && (error.back() == '\n' || error.back() == ' ')) error.pop_back();
+        PQfinish(conn);
+        return nullptr;
+    }
+    return conn;
+}
+
+void Connection::connect(const std::vector<std::pair<std::string, std::string>>& params) {
+    disconnect();
+    std::string error;
+    PGconn* conn = open(params, error);
+    if (!conn) throw DbError(error, "08001", {}, true);
     conn_ = conn;
     user_ = PQuser(conn);
+}
+
+void Connection::connectInBackground(const std::vector<std::pair<std::string, std::string>>& params) {
+    disconnect();
+    pending_ = std::thread([this, params] { pendingConn_ = open(params, pendingError_); });
+}
+
+void Connection::settle() const {
+    if (!pending_.joinable()) return;
+    pending_.join();
+    conn_ = pendingConn_;
+    pendingConn_ = nullptr;
+    if (conn_) user_ = PQuser(conn_);
+}
+
+void Connection::takeOver(Connection& other) {
+    disconnect();
+    other.settle();
+    conn_ = other.conn_;
+    user_ = other.user_;
+    inTransaction_ = other.inTransaction_;
+    other.conn_ = nullptr;
+    other.inTransaction_ = false;
+    std::string error = std::move(other.pendingError_);
+    other.pendingError_.clear();
+    if (!conn_) throw DbError(error.empty() ? "Нет подключения к базе данных" : error, "08001", {}, true);
 }
 
 void Connection::connect(const ConnectionTarget& target, const std::string& login, const std::string& password) {
@@ -99,6 +136,8 @@ void Connection::connect(const ConnectionTarget& target, const std::string& logi
 }
 
 void Connection::disconnect() {
+    settle();
+    pendingError_.clear();
     if (!conn_) return;
     auto listeners = listeners_;
     for (auto& [token, listener] : listeners) listener();
@@ -108,10 +147,15 @@ void Connection::disconnect() {
     user_.clear();
 }
 
-bool Connection::isConnected() const { return conn_ && PQstatus(conn_) == CONNECTION_OK; }
+bool Connection::isConnected() const {
+    settle();
+    return conn_ && PQstatus(conn_) == CONNECTION_OK;
+}
 
 void Connection::checkConnected() const {
-    if (!conn_) throw DbError("Нет подключения к базе данных", "08003", {}, true);
+    settle();
+    if (!conn_)
+        throw DbError(pendingError_.empty() ? "Нет подключения к базе данных" : pendingError_, "08003", {}, true);
 }
 
 void Connection::fail(PGresult* result, const std::string& text) {

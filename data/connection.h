@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <thread>
 #include <optional>
 #include <string>
 #include <utility>
@@ -52,9 +53,17 @@ public:
     // Raises DbError with the server's reason when the server refuses.
     void connect(const std::vector<std::pair<std::string, std::string>>& params);
     void connect(const ConnectionTarget& target, const std::string& login, const std::string& password);
+    // Starts connecting on a thread of its own, so that start-up work can go on meanwhile;
+    // the first use of the connection waits for it (and raises what connect() would).
+    void connectInBackground(const std::vector<std::pair<std::string, std::string>>& params);
+    // Takes over another connection (finished or still connecting).
+    void takeOver(Connection& other);
     void disconnect();
     bool isConnected() const;
-    const std::string& user() const { return user_; }
+    const std::string& user() const {
+        settle();
+        return user_;
+    }
 
     // Runs a text that may hold several statements; the first result with rows is kept.
     ResultPtr run(const std::string& text);
@@ -74,17 +83,25 @@ public:
     int addDisconnectListener(std::function<void()> listener);
     void removeDisconnectListener(int token);
 
-    PGconn* handle() const { return conn_; }
+    PGconn* handle() const {
+        settle();
+        return conn_;
+    }
 
 private:
+    static PGconn* open(const std::vector<std::pair<std::string, std::string>>& params, std::string& error);
+    void settle() const;
     void checkConnected() const;
     void control(const char* text);
     [[noreturn]] void fail(PGresult* result, const std::string& text);
     ResultPtr finish(const std::string& text);
 
-    PGconn* conn_ = nullptr;
+    mutable PGconn* conn_ = nullptr;
+    mutable std::thread pending_;
+    mutable PGconn* pendingConn_ = nullptr;
+    mutable std::string pendingError_;
     bool inTransaction_ = false;
-    std::string user_;
+    mutable std::string user_;
     StatementHook hook_;
     std::vector<std::pair<int, std::function<void()>>> listeners_;
     int nextToken_ = 1;

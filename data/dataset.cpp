@@ -119,7 +119,11 @@ Dataset::Dataset(Connection& connection, std::string name) : connection_(connect
     listenerToken_ = connection_.addDisconnectListener([this] { close(); });
 }
 
-Dataset::~Dataset() { connection_.removeDisconnectListener(listenerToken_); }
+Dataset::~Dataset() {
+    connection_.removeDisconnectListener(listenerToken_);
+    // A window's own query goes before the controls of the window that show it.
+    notify(Change::Destroyed);
+}
 
 void Dataset::open() {
     if (isActive()) return;

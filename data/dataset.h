@@ -48,7 +48,8 @@ private:
 // and sort that the lists use. Nothing here goes back to the server until the next open.
 class Dataset {
 public:
-    enum class Change { Opened, Closed, Reordered, Moved, Edited };
+    // Destroyed: the dataset is going away; whoever holds it must forget it, not unsubscribe.
+    enum class Change { Opened, Closed, Reordered, Moved, Edited, Destroyed };
 
     Dataset(Connection& connection, std::string name);
     virtual ~Dataset();

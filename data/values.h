@@ -43,4 +43,7 @@ std::optional<double> parseNumber(std::string_view text);
 
 bool isValidUtf8(std::string_view text);
 
+// The text without leading and trailing blanks, as every box is read.
+std::string trimmed(std::string_view text);
+
 } // namespace velt

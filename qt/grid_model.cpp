@@ -159,6 +159,7 @@ void GridModel::datasetChanged(Dataset::Change change) {
         break;
     case Dataset::Change::Opened:
     case Dataset::Change::Closed:
+    case Dataset::Change::Destroyed:
     case Dataset::Change::Reordered: reset(); break;
     }
 }

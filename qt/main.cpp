@@ -1,5 +1,6 @@
 // The client's entry point: the Qt front, or the scenario runner with --script FILE.
 #include <QApplication>
+#include <QTimer>
 
 #include <fstream>
 #include <iostream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "data/connection.h"
 #include "qt/qt_driver.h"
 #include "ui/application.h"
 #include "ui/script_driver.h"
@@ -41,18 +43,25 @@ int runScript(const std::string& file, const std::vector<std::string>& arguments
 int main(int argc, char** argv) {
     std::vector<std::string> arguments;
     std::string script;
+    bool quitWhenShown = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--script" && i + 1 < argc) script = argv[++i];
+        else if (a == "--quit-when-shown") quitWhenShown = true;  // measures the start-up
         else arguments.push_back(a);
     }
     if (!script.empty()) return runScript(script, arguments);
 
+    // The database's authentication and the start of the display overlap.
+    velt::Connection bootstrap;
+    velt::startBootstrapConnection(bootstrap, arguments);
     QApplication qapp(argc, argv);
     velt::qt::QtDriver driver;
     auto& app = velt::ui::Application::instance();
     app.setDriver(&driver);
-    int rc = velt::runClient(arguments);
+    // The first turn of the event loop comes once the login window is on screen.
+    if (quitWhenShown) QTimer::singleShot(0, [&app] { app.terminate(); });
+    int rc = velt::runClient(arguments, &bootstrap);
     app.setDriver(nullptr);
     return rc;
 }

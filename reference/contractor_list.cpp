@@ -13,13 +13,6 @@ namespace velt {
 
 namespace {
 
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
 // The document callers keep one contractor id and show its full name in their Edit1.
 void handOver(int& contractorId, ui::Edit& box) {
     Query& jp = dm().jur_person;

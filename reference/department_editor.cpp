@@ -6,26 +6,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-// A kept choice whose department has been deleted since would hide the saved row from
-// the list (which joins each department to its parent): it counts as none.
-std::string chosenDepartment(const ui::LookupBox& box) {
-    if (!box.hasKey()) return "0";
-    for (auto& [key, text] : box.entries())
-        if (key == box.keyValue()) return std::to_string(box.keyAsInteger());
-    return "0";
-}
-
-} // namespace
-
 TForm31::TForm31()
     : Form("TForm31", "Ведение подразделений (31)"),
       cb_department(dm().ADO_DB, "cb_department", "select * from cmn_department.department order by s_caption") {
@@ -62,7 +42,7 @@ void TForm31::Button1Click() {
         return;
     }
     std::string note = trimmed(Edit2.text());
-    std::string parent = chosenDepartment(p_department);
+    std::string parent = p_department.listedKeyOrZero();
     std::string kind = std::to_string(type_combo.itemIndex());
     std::string kindText = type_combo.text();
     TDataModule6& d = dm();

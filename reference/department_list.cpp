@@ -8,13 +8,6 @@ namespace velt {
 
 namespace {
 
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
 // Nothing in the schema refuses the delete, yet every list joins its rows to their
 // department: a department still in use would take them out of sight.
 std::string usesOf(const std::string& id) {

@@ -9,13 +9,6 @@ namespace velt {
 
 namespace {
 
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
 void stop(const std::string& text) { ui::MessageBox(text, "Ошибка", ui::Icon::Stop); }
 
 } // namespace

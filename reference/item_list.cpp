@@ -13,17 +13,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-} // namespace
-
 void ItemSearch::begin(Dataset& dataset) { base_ = dataset.isFiltered() ? dataset.filter() : std::string(); }
 
 void ItemSearch::apply(Dataset& dataset, const std::string& typed) {

@@ -9,17 +9,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-} // namespace
-
 TForm10::TForm10()
     : Form("TForm10", "Операция (10)"),
       max_num(dm().ADO_DB, "max_num",

@@ -6,17 +6,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-} // namespace
-
 TForm9::TForm9() : Form("TForm9", "Ведение оераций") {
     layout = ui::column({ui::fields({{&Label1, &Edit1}, {&Label2, &Edit2}}), ui::row({ui::stretch(), Button1, Button2})});
     defaultButton = &Button1;

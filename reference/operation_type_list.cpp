@@ -9,17 +9,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-} // namespace
-
 TForm8::TForm8() : Form("TForm8", "Операции") {
     DBGrid1.setDataset(&dm().operation_type);
     DBGrid1.setColumns({{"Операции", "s_caption"}, {"Описание", "s_description"}});

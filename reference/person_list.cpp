@@ -14,13 +14,6 @@ namespace velt {
 
 namespace {
 
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
 // The request-like callers keep one person id and show the name in their Edit2.
 void handOver(int& personId, ui::Edit& box) {
     Query& w = dm().workers;

@@ -8,17 +8,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-} // namespace
-
 TForm4::TForm4() : Form("TForm4", "Техпроцессы (4)") {
     DBGrid1.setDataset(&dm().proc_tech);
     DBGrid1.setColumns({{"Номер", "id"},

@@ -6,17 +6,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-} // namespace
-
 TForm58::TForm58() : Form("TForm58", "Ведение ролей (58)") {
     for (ui::Control* c : std::initializer_list<ui::Control*>{&Label1, &Edit2, &Label2, &Edit1, &CheckBox1})
         c->setParentGroup(&GroupBox1);

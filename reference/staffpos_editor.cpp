@@ -6,26 +6,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-// A kept choice whose department has been deleted since would hide the saved position
-// (the list joins it to its department): it counts as none.
-std::string chosenDepartment(const ui::LookupBox& box) {
-    if (!box.hasKey()) return "0";
-    for (auto& [key, text] : box.entries())
-        if (key == box.keyValue()) return std::to_string(box.keyAsInteger());
-    return "0";
-}
-
-} // namespace
-
 TForm27::TForm27()
     : Form("TForm27", "Ведение должностей"),
       cb_department(dm().ADO_DB, "cb_department", "select * from cmn_department.department order by s_caption") {
@@ -47,7 +27,7 @@ void TForm27::Button1Click() {
         return;
     }
     std::string note = trimmed(Edit2.text());
-    std::string dep = chosenDepartment(p_department);
+    std::string dep = p_department.listedKeyOrZero();
     TDataModule6& d = dm();
     if (Tag == 1)
         d.cmd_all.setText("insert into hrms_staffpos.staffpos(s_caption, s_description, id_department)VALUES(" +

@@ -6,17 +6,6 @@
 
 namespace velt {
 
-namespace {
-
-std::string trimmed(const std::string& s) {
-    auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-} // namespace
-
 TForm26::TForm26() : Form("TForm26", "Должности") {
     DBGrid1.setDataset(&dm().staffpos);
     DBGrid1.setColumns({{"Наименование", "s_caption"}, {"Описание", "s_description"}, {"Подразделение", "s_dep"}});

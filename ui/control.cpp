@@ -365,6 +365,7 @@ void LookupBox::setList(Dataset* dataset, std::string keyField, std::string list
     listField_ = std::move(listField);
     if (list_)
         listToken_ = list_->subscribe([this](Dataset::Change c) {
+            if (c == Dataset::Change::Destroyed) list_ = nullptr;
             if (c != Dataset::Change::Moved) changed();
         });
     changed();
@@ -380,6 +381,13 @@ long long LookupBox::keyAsInteger() const {
     if (key_.empty()) return 0;
     auto n = parseNumber(key_);
     return n ? (long long)*n : 0;
+}
+
+std::string LookupBox::listedKeyOrZero() const {
+    if (key_.empty()) return "0";
+    for (auto& [k, t] : entries())
+        if (k == key_) return std::to_string(keyAsInteger());
+    return "0";
 }
 
 std::vector<std::pair<std::string, std::string>> LookupBox::entries() const {
@@ -451,7 +459,11 @@ void DbText::setSource(Dataset* dataset, std::string field) {
     if (source_) source_->unsubscribe(token_);
     source_ = dataset;
     field_ = std::move(field);
-    if (source_) token_ = source_->subscribe([this](Dataset::Change) { changed(); });
+    if (source_)
+        token_ = source_->subscribe([this](Dataset::Change c) {
+            if (c == Dataset::Change::Destroyed) source_ = nullptr;
+            changed();
+        });
     changed();
 }
 

@@ -220,6 +220,9 @@ public:
     void setKeyValue(long long key) { setKeyValue(std::to_string(key)); }
     bool hasKey() const { return !key_.empty(); }
     long long keyAsInteger() const;
+    // The key as a whole number when its row is still in the list; "0" otherwise, so that a
+    // kept choice whose row was deleted since counts as none.
+    std::string listedKeyOrZero() const;
     std::string text() const;  // list text of the chosen row ("" when none matches)
     // Rows of the list, in its order: key and shown text.
     std::vector<std::pair<std::string, std::string>> entries() const;

@@ -36,6 +36,12 @@ void Grid::setDataset(Dataset* dataset) {
     selected_.clear();
     if (dataset_)
         token_ = dataset_->subscribe([this](Dataset::Change c) {
+            if (c == Dataset::Change::Destroyed) {
+                dataset_ = nullptr;
+                selected_.clear();
+                notifyRows(Dataset::Change::Closed);
+                return;
+            }
             if (c != Dataset::Change::Moved) selected_.clear();
             notifyRows(c);
             changed();

@@ -29,6 +29,10 @@ protected:
         q = std::make_unique<Query>(dm->ADO_DB, "rows", kRows);
         q->open();
     }
+    void TearDown() override {
+        q.reset();  // before the connection it was opened on
+        DbTest::TearDown();
+    }
     std::vector<int> ids() {
         std::vector<int> out;
         for (q->first(); !q->eof(); q->next()) out.push_back(q->field("id").asInt());
