@@ -1,5 +1,6 @@
 // Writes pictures of the main windows, filled from the demo plant, into the folder given:
-// a look at what a person sees, taken on a real display (Xvfb) by the test run.
+// a look at what a person sees, taken on a real display (Xvfb) by the test run. It also
+// builds the view of every window once.
 #include <QApplication>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "app/forms.h"
 #include "app/login.h"
 #include "app/main_window.h"
+#include "qt/form_view.h"
 #include "qt/qt_driver.h"
 #include "qt/screenshot.h"
 #include "reference/department_list.h"
@@ -72,6 +74,16 @@ int main(int argc, char** argv) {
             d.operation.setParam("id_proc_tech", (long long)d.proc_tech.field("id").asInteger());
             d.operation.open();
         });
+        // Every window's view builds, not only those pictured.
+        for (velt::ui::Form* form : app.forms()) {
+            try {
+                driver.view(*form);
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "the view of %s does not build: %s\n", form->name().c_str(), e.what());
+                ++failures;
+            }
+        }
+        std::printf("built the views of %zu windows\n", app.forms().size());
         driver.releaseViews();
     }
     app.setDriver(nullptr);
