@@ -52,16 +52,6 @@ protected:
         list().Button5.click();
     }
 
-    // Statements other than reads, in the order sent.
-    Rows writes() const {
-        Rows out;
-        for (auto& s : statements) {
-            std::string head = s.text.substr(0, 6);
-            for (auto& c : head) c = char(std::tolower(static_cast<unsigned char>(c)));
-            if (head != "select") out.push_back(s.text);
-        }
-        return out;
-    }
     // Each row as shown: name | note | parent | kind.
     Rows shown() const {
         Rows out;

@@ -53,16 +53,6 @@ protected:
         forms->Form1->showModal();
     }
 
-    // Statements other than reads, in the order sent.
-    Rows writes() const {
-        Rows out;
-        for (auto& s : statements) {
-            std::string head = s.text.substr(0, 6);
-            for (auto& c : head) c = char(std::tolower(static_cast<unsigned char>(c)));
-            if (head != "select") out.push_back(s.text);
-        }
-        return out;
-    }
     bool sent(const std::string& text) const {
         for (auto& s : statements)
             if (s.text == text) return true;

@@ -42,16 +42,6 @@ protected:
         shared.close();
     }
 
-    // Statements other than reads, in the order sent.
-    std::vector<std::string> writes() const {
-        std::vector<std::string> out;
-        for (auto& s : statements) {
-            std::string head = s.text.substr(0, 6);
-            for (auto& c : head) c = char(std::tolower(static_cast<unsigned char>(c)));
-            if (head != "select") out.push_back(s.text);
-        }
-        return out;
-    }
 
     // What a grid shows, one text per row with the cells joined by " | ".
     static std::vector<std::string> shownRows(const ui::Grid& grid, int columns) {

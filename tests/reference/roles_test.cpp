@@ -45,15 +45,6 @@ protected:
         forms->Form1->showModal();
     }
 
-    Rows writes() const {
-        Rows out;
-        for (auto& s : statements) {
-            std::string head = s.text.substr(0, 6);
-            for (auto& c : head) c = char(std::tolower(static_cast<unsigned char>(c)));
-            if (head != "select") out.push_back(s.text);
-        }
-        return out;
-    }
     static Rows shown(const ui::Grid& g) {
         Rows out;
         for (int r = 0; r < g.rowCount(); ++r) {

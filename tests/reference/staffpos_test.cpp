@@ -45,15 +45,6 @@ protected:
         list().Button1.click();
     }
 
-    Rows writes() const {
-        Rows out;
-        for (auto& s : statements) {
-            std::string head = s.text.substr(0, 6);
-            for (auto& c : head) c = char(std::tolower(static_cast<unsigned char>(c)));
-            if (head != "select") out.push_back(s.text);
-        }
-        return out;
-    }
     // Each row as shown: name | description | department.
     Rows shown() const {
         Rows out;

@@ -59,6 +59,16 @@ void AppTest::whenShown(const std::string& formName, const std::function<void()>
     });
 }
 
+std::vector<std::string> AppTest::writes() const {
+    std::vector<std::string> out;
+    for (auto& s : statements) {
+        std::string head = s.text.substr(0, 6);
+        for (auto& c : head) c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (head != "select") out.push_back(s.text);
+    }
+    return out;
+}
+
 std::vector<std::string> AppTest::statementTexts() const {
     std::vector<std::string> out;
     for (auto& s : statements) out.push_back(s.text);

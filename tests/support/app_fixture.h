@@ -33,6 +33,8 @@ protected:
     void whenShown(const std::string& formName, const std::function<void()>& body);
 
     std::vector<std::string> statementTexts() const;
+    // The statements other than reads, in the order sent.
+    std::vector<std::string> writes() const;
     void clearStatements() { statements.clear(); }
 
     std::unique_ptr<TestDatabase> db;
