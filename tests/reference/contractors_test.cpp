@@ -95,10 +95,7 @@ TEST_F(Contractors, EmptyFullNameIsRefusedWhateverElseIsTyped) {
         });
         list().Button1.click();
     });
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Все поля должны быть заполнены!");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Все поля должны быть заполнены!");
     EXPECT_EQ(writes(), Rows{});
 }
 

@@ -346,10 +346,7 @@ TEST_P(BlankName, IsRefusedAndNothingIsWritten) {
         if (GetParam().adding) add(inEditor);
         else change("Цех №1", inEditor);
     });
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Все поля должны быть заполнены!");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Все поля должны быть заполнены!");
     EXPECT_TRUE(writes().empty());
     EXPECT_EQ(db->value("select count(*) from cmn_department.department"), "10");
     EXPECT_EQ(db->value("select s_description from cmn_department.department where id = 11"), "Механический");

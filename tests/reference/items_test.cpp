@@ -421,10 +421,7 @@ TEST_F(Items, RequestLineChooserRefusesAnItemWithoutProcessAndStaysOpen) {
     EXPECT_EQ(statements[0].text,
               "select count(*) as cnt from mnf_proc_tech.proc_tech pt where pt.id_inventory_items = $1");
     EXPECT_EQ(statements[0].params, (ParamValues{std::string("102")}));
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Техпроцесс не найден!");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Техпроцесс не найден!");
     EXPECT_EQ(line.Edit1.text(), "");
     EXPECT_EQ(line.ItemId, 0);
 }

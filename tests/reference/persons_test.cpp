@@ -159,10 +159,7 @@ TEST_P(PersonEmptyBox, IsRefusedAndNothingIsSent) {
         });
         list().Button1.click();
     });
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Все поля должны быть заполнены!");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Все поля должны быть заполнены!");
     EXPECT_EQ(writes(), Rows{});
     EXPECT_EQ(db->value("select count(*) from cmn_contractor.person"), "3");
 }

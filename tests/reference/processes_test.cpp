@@ -194,10 +194,7 @@ TEST_F(Processes, SaveAndExitWithAnEmptyNameShowsTheMessageAndClosesWithoutSavin
         });
     });
     EXPECT_EQ(writes(), Rows{});
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Все поля должны быть заполнены.");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Все поля должны быть заполнены.");
     EXPECT_EQ(db->value("select s_caption from mnf_proc_tech.proc_tech where id = 201"), "Рама из листа");
 }
 
@@ -310,10 +307,7 @@ TEST_F(Processes, StepNeedsProductAndMaterial) {
         inProcess("204", [&] { editor().Button1.click(); });
     });
     EXPECT_EQ(std::count(driver.shownForms.begin(), driver.shownForms.end(), "TForm10"), 0);
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Необходимо выбрать издение и материал.");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Необходимо выбрать издение и материал.");
 }
 
 TEST_F(Processes, DeletingAStepLeavesAGapAndTheNextStepGoesAfterTheHighest) {

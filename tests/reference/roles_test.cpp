@@ -233,10 +233,7 @@ TEST_P(RoleBlanks, AreRefusedAndNothingIsWritten) {
         });
         admin().Button2.click();
     });
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Все поля должны быть заполнены!");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Все поля должны быть заполнены!");
     EXPECT_TRUE(writes().empty());
     EXPECT_EQ(db->rows("select s_caption, s_name from adm_role.roles where id = 30"),
               (std::vector<Rows>{{"Рабочий", "worker"}}));

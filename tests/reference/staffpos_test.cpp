@@ -173,10 +173,7 @@ TEST_F(Positions, BlankNameIsRefusedAndNothingIsWritten) {
             EXPECT_TRUE(editor().isShowing());
         });
     });
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, "Все поля должны быть заполнены!");
-    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
-    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+    expectOnlyError("Все поля должны быть заполнены!");
     EXPECT_TRUE(writes().empty());
     EXPECT_EQ(db->value("select count(*) from hrms_staffpos.staffpos"), "5");
 }

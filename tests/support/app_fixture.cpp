@@ -59,6 +59,13 @@ void AppTest::whenShown(const std::string& formName, const std::function<void()>
     });
 }
 
+void AppTest::expectOnlyError(const std::string& text) const {
+    ASSERT_EQ(driver.messages.size(), 1u) << "expected only the error: " << text;
+    EXPECT_EQ(driver.messages[0].text, text);
+    EXPECT_EQ(driver.messages[0].caption, "Ошибка");
+    EXPECT_EQ(driver.messages[0].icon, ui::Icon::Stop);
+}
+
 std::vector<std::string> AppTest::writes() const {
     std::vector<std::string> out;
     for (auto& s : statements) {

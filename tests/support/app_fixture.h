@@ -33,6 +33,8 @@ protected:
     void whenShown(const std::string& formName, const std::function<void()>& body);
 
     std::vector<std::string> statementTexts() const;
+    // Exactly one message was shown, an error ("Ошибка", stop icon) with this text.
+    void expectOnlyError(const std::string& text) const;
     // The statements other than reads, in the order sent.
     std::vector<std::string> writes() const;
     void clearStatements() { statements.clear(); }
